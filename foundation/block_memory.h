@@ -1,0 +1,23 @@
+// Memory of every Text and ByteBuffer.
+#pragma once
+#include <cstddef>
+#include <windows.h>
+
+// The heap that blocks come from: the process's default heap at start-up;
+// tests point it at a private heap to count what is left behind.
+void UseHeapForBlocks(HANDLE heap);
+HANDLE HeapOfBlocks();
+
+// Never returns null: a block that cannot be obtained is a fatal error.
+void* AllocateBlock(size_t size);
+
+// Returns null when the heap cannot meet the request; for callers that
+// turn that into an ordinary failure of their own.
+void* TryAllocateBlock(size_t size);
+
+// Ignores null and the program's literal constants.
+void ReleaseBlock(const void* block);
+
+// True for an address inside the executable's own image, where the literal
+// texts and the constant empty buffer live.
+bool IsLiteralConstant(const void* address);

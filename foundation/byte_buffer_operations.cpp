@@ -1,0 +1,59 @@
+#include "foundation/byte_buffer_operations.h"
+
+#include "foundation/block_memory.h"
+#include "foundation/text_operations.h"
+
+#include <cstring>
+
+int32_t ByteBufferLength(ByteBuffer buffer)
+{
+    return buffer ? buffer->length : 0;
+}
+
+namespace {
+ByteBufferBlock* NewByteBuffer(int32_t length)
+{
+    auto* buffer = static_cast<ByteBufferBlock*>(
+        AllocateBlock(static_cast<size_t>(ByteBufferHeaderSize) + static_cast<size_t>(length)));
+    buffer->marker = ByteBufferMarker;
+    buffer->length = length;
+    return buffer;
+}
+}
+
+ByteBufferBlock* TryAllocateByteBuffer(int32_t length)
+{
+    auto* buffer = static_cast<ByteBufferBlock*>(
+        TryAllocateBlock(static_cast<size_t>(ByteBufferHeaderSize) + static_cast<size_t>(length)));
+    if (buffer) {
+        buffer->marker = ByteBufferMarker;
+        buffer->length = length;
+    }
+    return buffer;
+}
+
+ByteBuffer TextToBytes(Text text)
+{
+    const int32_t length = TextLength(text);
+    if (length == 0)
+        return nullptr;
+    ByteBufferBlock* buffer = NewByteBuffer(length);
+    std::memcpy(WritableContent(buffer), text, static_cast<size_t>(length));
+    return buffer;
+}
+
+int32_t ByteValueAt(ByteBuffer buffer, int32_t position)
+{
+    if (position < 1 || position > ByteBufferLength(buffer))
+        return 0;
+    return ByteBufferContent(buffer)[position - 1];
+}
+
+ByteBuffer ZeroFilledBytes(int32_t count)
+{
+    if (count <= 0)
+        return nullptr;
+    ByteBufferBlock* buffer = NewByteBuffer(count);
+    std::memset(WritableContent(buffer), 0, static_cast<size_t>(count));
+    return buffer;
+}

@@ -1,0 +1,25 @@
+// Operations on ByteBuffer. Every returned buffer is a new block owned by
+// the caller; no operation makes a buffer of length 0 (it returns null).
+#pragma once
+#include "foundation/values.h"
+
+#include <cstdint>
+
+int32_t ByteBufferLength(ByteBuffer buffer);
+
+// The text's bytes without the terminating NUL and without conversion.
+ByteBuffer TextToBytes(Text text);
+
+// Unsigned value 0 to 255 of the byte at a 1-based position.
+int32_t ByteValueAt(ByteBuffer buffer, int32_t position);
+
+ByteBuffer ZeroFilledBytes(int32_t count);
+
+// A buffer of `length` uninitialised content bytes, length above 0; null
+// when the heap cannot meet the request (no fatal error).
+ByteBufferBlock* TryAllocateByteBuffer(int32_t length);
+
+inline unsigned char* WritableContent(ByteBufferBlock* buffer)
+{
+    return reinterpret_cast<unsigned char*>(buffer) + ByteBufferHeaderSize;
+}

@@ -1,0 +1,93 @@
+#include "foundation/block_memory.h"
+#include "foundation/byte_buffer_operations.h"
+#include "foundation/whole_file_read.h"
+#include "support/block_counting.h"
+#include "support/scratch_files.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+std::string ContentOf(ByteBuffer buffer)
+{
+    return std::string(reinterpret_cast<const char*>(ByteBufferContent(buffer)),
+                       static_cast<size_t>(ByteBufferLength(buffer)));
+}
+
+TEST(ReadWholeFileTest, OutcomesOfOrdinaryPaths)
+{
+    const std::string folder = ScratchFolder("read-whole-file");
+    WriteFileBytes(folder + "three.bin", std::string("a\0c", 3));
+    WriteFileBytes(folder + "empty.bin", "");
+
+    PrivateBlockHeap heap;
+    FileReadOutcome outcome{};
+    ByteBuffer three = ReadWholeFile((folder + "three.bin").c_str(), &outcome);
+    EXPECT_EQ(outcome, FileReadOutcome::Read);
+    EXPECT_EQ(ContentOf(three), std::string("a\0c", 3));
+    EXPECT_EQ(three->marker, 1);
+    ReleaseBlock(three);
+
+    struct Case {
+        std::string path;
+        FileReadOutcome expected;
+    };
+    const Case absentCases[] = {
+        {folder + "empty.bin", FileReadOutcome::Read},
+        {folder + "missing.bin", FileReadOutcome::Unreadable},
+        {folder, FileReadOutcome::Unreadable},
+        {folder.substr(0, folder.size() - 1), FileReadOutcome::Unreadable},
+        {"", FileReadOutcome::Unreadable},
+    };
+    for (const Case& c : absentCases) {
+        outcome = FileReadOutcome::TooLarge;
+        EXPECT_EQ(ReadWholeFile(c.path.c_str(), &outcome), nullptr) << c.path;
+        EXPECT_EQ(outcome, c.expected) << c.path;
+    }
+    EXPECT_EQ(ReadWholeFile(nullptr), nullptr);
+    EXPECT_EQ(heap.BlocksInUse(), 0u);
+}
+
+TEST(ReadWholeFileTest, WriterWithoutReadSharingMakesFileUnreadable)
+{
+    const std::string path = ScratchFolder("read-locked") + "locked.bin";
+    WriteFileBytes(path, "abc");
+    HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+    FileReadOutcome outcome{};
+    EXPECT_EQ(ReadWholeFile(path.c_str(), &outcome), nullptr);
+    EXPECT_EQ(outcome, FileReadOutcome::Unreadable);
+    CloseHandle(writer);
+
+    ByteBuffer after = ReadWholeFile(path.c_str(), &outcome);
+    EXPECT_EQ(outcome, FileReadOutcome::Read);
+    EXPECT_EQ(ContentOf(after), "abc");
+    ReleaseBlock(after);
+}
+
+TEST(ReadWholeFileTest, TooLargeFilesAndMemoryThatCannotHoldThem)
+{
+    const std::string folder = ScratchFolder("read-too-large");
+    const LONGLONG sizes[] = {1LL << 31, (1LL << 32) + 5};
+    for (LONGLONG size : sizes) {
+        const std::string path = folder + "huge-" + std::to_string(size) + ".bin";
+        MakeSparseFile(path, size);
+        FileReadOutcome outcome{};
+        EXPECT_EQ(ReadWholeFile(path.c_str(), &outcome), nullptr) << size;
+        EXPECT_EQ(outcome, FileReadOutcome::TooLarge) << size;
+    }
+
+    // A file that fits in a buffer but not in the memory there is: an
+    // ordinary failure, not the fatal box.
+    const std::string path = folder + "megabyte.bin";
+    WriteFileBytes(path, std::string(1 << 20, 'x'));
+    PrivateBlockHeap small(256 * 1024);
+    FileReadOutcome outcome{};
+    EXPECT_EQ(ReadWholeFile(path.c_str(), &outcome), nullptr);
+    EXPECT_EQ(outcome, FileReadOutcome::TooLarge);
+    EXPECT_EQ(small.BlocksInUse(), 0u);
+}
+
+}
