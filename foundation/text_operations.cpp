@@ -60,3 +60,16 @@ Text CopyText(Text text)
 {
     return TextLength(text) > 0 ? ConcatText({text}) : nullptr;
 }
+
+Text TextFromBoundedBytes(const char* bytes, size_t limit)
+{
+    size_t length = 0;
+    while (bytes && length < limit && bytes[length] != '\0')
+        ++length;
+    if (length == 0)
+        return nullptr;
+    char* text = static_cast<char*>(AllocateBlock(length + 1));
+    std::memcpy(text, bytes, length);
+    text[length] = '\0';
+    return text;
+}

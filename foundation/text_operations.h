@@ -3,6 +3,7 @@
 #include "foundation/values.h"
 
 #include <cstdint>
+#include <cstddef>
 #include <initializer_list>
 
 int32_t TextLength(Text text);
@@ -19,3 +20,7 @@ Text IntegerToHexText(int32_t value);
 
 // A new copy, or the absent text for an empty one.
 Text CopyText(Text text);
+
+// A new text of the bytes up to the first NUL, reading no more than
+// `limit` bytes; absent when that is empty.
+Text TextFromBoundedBytes(const char* bytes, size_t limit);

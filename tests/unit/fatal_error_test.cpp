@@ -33,6 +33,17 @@ INSTANTIATE_TEST_SUITE_P(Causes, FatalErrorTest,
                                          FatalCase{"fatal-binding", "QuorvikNoSuchExport"}),
                          [](const auto& info) { return std::string(info.param.scenario) == "fatal-allocation" ? "Allocation" : "Binding"; });
 
+TEST(FatalShutdownTest, InsideTheRunningWindowTheRestOfShutdownStillRuns)
+{
+    const std::string folder = ScratchFolder("fatal-inside-window");
+    ChildRun run = RunChildScenario("fatal-inside-window", folder);
+    ASSERT_FALSE(run.timedOut);
+    EXPECT_EQ(run.exitCode, 0xFFFFFFFFu);
+    EXPECT_NE(run.boxText.find("200001"), std::string::npos) << run.boxText;
+    EXPECT_FALSE(FileExists(folder + "exit-routine-ran"));
+    EXPECT_EQ(ReadFileBytes(folder + "shutdown-step-ran"), "unbound=1 ole=1");
+}
+
 TEST(NormalEndTest, RunsExitRoutinesAndEndsWithZero)
 {
     const std::string folder = ScratchFolder("normal-end");

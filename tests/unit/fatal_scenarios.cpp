@@ -1,12 +1,18 @@
 // Child scenarios that end through FatalError. Each registers an exit
 // routine and a final shutdown step that leave marker files, so the parent
 // can tell which parts of shutdown ran.
+#include "application/startup.h"
+#include "application/window_definition.h"
+#include "application/window_layer.h"
 #include "foundation/block_memory.h"
 #include "foundation/exit_routines.h"
 #include "foundation/platform_binding.h"
 #include "foundation/process_end.h"
 #include "support/child_process.h"
 #include "support/scratch_files.h"
+#include "queries/text_query.h"
+
+#include <objbase.h>
 
 #include <cstring>
 #include <string>
@@ -40,6 +46,30 @@ int FailBinding()
     return 0;
 }
 
+// What the fatal shutdown leaves: every entry unbound when the shell's own
+// step runs, and OLE fully given back after it.
+void CheckShellShutdown()
+{
+    bool unbound = true;
+    for (const PlatformFunctionEntry& entry : PlatformFunctionTable)
+        unbound = unbound && entry.address == nullptr && entry.libraryHandle == nullptr;
+    ReleaseShellResources();
+    const bool oleGivenBack = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED) == S_OK;
+    WriteFileBytes(markerFolder + "shutdown-step-ran",
+                   std::string("unbound=") + (unbound ? "1" : "0") + " ole=" + (oleGivenBack ? "1" : "0"));
+}
+
+int FailInsideWindow()
+{
+    StartProgram();
+    SetApplicationShutdownStep(CheckShellShutdown);
+    OnQueryButtonClicked();  // binds the provider functions
+    SetWindowTextA(ComponentWindow(编辑框2), std::string(200000, 'x').c_str());
+    UseHeapForBlocks(HeapCreate(0, 0, 64 * 1024));
+    OnQueryButtonClicked();
+    return 0;
+}
+
 int EndNormally()
 {
     RunExitRoutines();
@@ -54,6 +84,7 @@ constexpr Scenario Scenarios[] = {
     {"fatal-allocation", FailAllocation},
     {"fatal-binding", FailBinding},
     {"normal-end", EndNormally},
+    {"fatal-inside-window", FailInsideWindow},
 };
 
 }

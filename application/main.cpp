@@ -1,0 +1,8 @@
+#include "application/startup.h"
+
+#include <windows.h>
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    RunProgram();
+}
