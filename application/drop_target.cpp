@@ -84,6 +84,7 @@ public:
     }
 
     HWND registeredWindow = nullptr;
+    bool windowRecorded = false;
 
 private:
     static FORMATETC GlobalFormat(CLIPFORMAT format)
@@ -237,8 +238,9 @@ IDropTarget* CreateDropTarget(const int32_t switches[5], DropEventSink sink, voi
 bool RegisterDropTargetWindow(IDropTarget* target, HWND window)
 {
     auto* ours = static_cast<DropTarget*>(target);
-    if (!ours || ours->registeredWindow)
+    if (!ours || ours->windowRecorded)
         return false;
+    ours->windowRecorded = true;
     ours->registeredWindow = window;
     return RegisterDragDrop(window, ours) == S_OK;
 }
