@@ -3,19 +3,28 @@
 #include "application/window_layer.h"
 #include "foundation/block_memory.h"
 
+#include <climits>
+
 Text ReadControlText(Component editBox)
 {
     HWND control = ComponentWindow(editBox);
-    const int length = GetWindowTextLengthA(control);
-    if (length <= 0)
+    // The length in characters costs nothing, while the ANSI length means
+    // converting the whole text once more; two bytes per character is the
+    // most that code page 936 takes.
+    const int characters = GetWindowTextLengthW(control);
+    if (characters <= 0)
         return nullptr;
-    char* text = static_cast<char*>(AllocateBlock(static_cast<size_t>(length) + 1));
-    const int copied = GetWindowTextA(control, text, length + 1);
+    const int capacity = characters > (INT_MAX - 1) / 2 ? INT_MAX : 2 * characters + 1;
+    char* text = static_cast<char*>(AllocateBlock(static_cast<size_t>(capacity)));
+    const int copied = GetWindowTextA(control, text, capacity);
     text[copied > 0 ? copied : 0] = '\0';
     if (copied <= 0) {
         ReleaseBlock(text);
         return nullptr;
     }
+    // Give back what the text did not need; the block stays where it is.
+    if (copied + 1 < capacity)
+        HeapReAlloc(HeapOfBlocks(), HEAP_REALLOC_IN_PLACE_ONLY, text, static_cast<size_t>(copied) + 1);
     return text;
 }
 

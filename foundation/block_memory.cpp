@@ -9,11 +9,63 @@ const ByteBufferBlock EmptyByteBuffer = {ByteBufferMarker, 0};
 
 namespace {
 HANDLE blockHeap = GetProcessHeap();
+
+constexpr size_t SpareThreshold = 1 << 20;
+constexpr size_t SpareCapacity = 2;
+struct SpareBlock {
+    void* block;
+    size_t size;
+};
+SpareBlock spares[SpareCapacity];
+
+// A spare serves a request it holds with little to spare, so that a large
+// block is not kept busy for a much smaller value.
+void* TakeSpare(size_t size)
+{
+    for (SpareBlock& spare : spares)
+        if (spare.block && spare.size >= size && spare.size - size <= size / 8) {
+            void* block = spare.block;
+            spare = {};
+            return block;
+        }
+    return nullptr;
+}
+
+bool KeepAsSpare(void* block)
+{
+    const size_t size = HeapSize(blockHeap, 0, block);
+    if (size == static_cast<size_t>(-1) || size < SpareThreshold)
+        return false;
+    for (SpareBlock& spare : spares)
+        if (!spare.block) {
+            spare = {block, size};
+            return true;
+        }
+    return false;
+}
 }
 
 void UseHeapForBlocks(HANDLE heap)
 {
+    ReleaseSpareBlocks();
     blockHeap = heap;
+}
+
+void ReleaseSpareBlocks()
+{
+    for (SpareBlock& spare : spares) {
+        if (spare.block)
+            HeapFree(blockHeap, 0, spare.block);
+        spare = {};
+    }
+}
+
+size_t SpareBlockCount()
+{
+    size_t count = 0;
+    for (const SpareBlock& spare : spares)
+        count += spare.block ? 1 : 0;
+    return count;
 }
 
 HANDLE HeapOfBlocks()
@@ -23,7 +75,16 @@ HANDLE HeapOfBlocks()
 
 void* TryAllocateBlock(size_t size)
 {
-    return HeapAlloc(blockHeap, 0, size);
+    if (size >= SpareThreshold)
+        if (void* spare = TakeSpare(size))
+            return spare;
+    void* block = HeapAlloc(blockHeap, 0, size);
+    if (!block && size >= SpareThreshold) {
+        // Spares too small for this request only stand in its way.
+        ReleaseSpareBlocks();
+        block = HeapAlloc(blockHeap, 0, size);
+    }
+    return block;
 }
 
 void* AllocateBlock(size_t size)
@@ -51,5 +112,6 @@ void ReleaseBlock(const void* block)
 {
     if (!block || IsLiteralConstant(block))
         return;
-    HeapFree(blockHeap, 0, const_cast<void*>(block));
+    if (!KeepAsSpare(const_cast<void*>(block)))
+        HeapFree(blockHeap, 0, const_cast<void*>(block));
 }

@@ -18,6 +18,13 @@ void* TryAllocateBlock(size_t size);
 // Ignores null and the program's literal constants.
 void ReleaseBlock(const void* block);
 
+// Large blocks given back are kept as spares for the next request of about
+// their size: under Wine first touching fresh memory costs more than reading
+// a file into memory already touched. Each handler that works on large
+// values gives the spares back to the heap when it is done.
+void ReleaseSpareBlocks();
+size_t SpareBlockCount();
+
 // True for an address inside the executable's own image, where the literal
 // texts and the constant empty buffer live.
 bool IsLiteralConstant(const void* address);

@@ -57,3 +57,4 @@ ByteBuffer ZeroFilledBytes(int32_t count)
     std::memset(WritableContent(buffer), 0, static_cast<size_t>(count));
     return buffer;
 }
+

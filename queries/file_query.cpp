@@ -89,4 +89,5 @@ void OnFileDropped(Text path)
     }
     WriteControlText(编辑框1, shown);
     ReleaseBlock(shown);
+    ReleaseSpareBlocks();
 }

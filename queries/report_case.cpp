@@ -17,4 +17,5 @@ void OnCaseBoxClicked()
     ReleaseBlock(report);
     WriteControlText(编辑框1, copy);
     ReleaseBlock(copy);
+    ReleaseSpareBlocks();
 }

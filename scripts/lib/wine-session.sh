@@ -35,8 +35,10 @@ ensure_packages() {
 export_wine_environment() {
     export WINEPREFIX="$build_root/wineprefix"
     export WINEDEBUG=-all
-    export LC_ALL=zh_CN.UTF-8
+    # The locale compiled into the build folder; LOCPATH first, so that
+    # setting LC_ALL already finds it.
     export LOCPATH="$build_root/locale"
+    export LC_ALL=zh_CN.UTF-8
     # No Mono or Gecko installers asking questions on a fresh prefix.
     export WINEDLLOVERRIDES="mscoree,mshtml="
 }
@@ -89,8 +91,8 @@ start_wine() {
 
 start_session() {
     mkdir -p "$build_root"
-    export_wine_environment
     ensure_locale
+    export_wine_environment
     start_private_display
     start_wine
 }

@@ -1,5 +1,6 @@
 #include "program_driver.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -122,6 +123,22 @@ void ProgramUnderTest::PutText(Component component, const std::string& text) con
     DWORD_PTR ignored = 0;
     SendMessageTimeoutA(Control(component), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
                         SMTO_ABORTIFHUNG, 60000, &ignored);
+}
+
+void ProgramUnderTest::PasteText(Component component, const std::string& text) const
+{
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    char* bytes = static_cast<char*>(GlobalLock(block));
+    std::copy(text.begin(), text.end(), bytes);
+    bytes[text.size()] = '\0';
+    GlobalUnlock(block);
+    WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 5000);
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, block);
+    CloseClipboard();
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(Control(component), EM_SETSEL, 0, -1, SMTO_ABORTIFHUNG, 60000, &ignored);
+    SendMessageTimeoutA(Control(component), WM_PASTE, 0, 0, SMTO_ABORTIFHUNG, 600000, &ignored);
 }
 
 HWND ProgramUnderTest::FocusedWindow() const

@@ -22,6 +22,9 @@ public:
 
     std::string TextOf(Component component) const;
     void PutText(Component component, const std::string& text) const;
+    // Through the clipboard: select all, then WM_PASTE. Wine's cross-process
+    // WM_SETTEXT gives up somewhere between 100 KB and 1 MiB.
+    void PasteText(Component component, const std::string& text) const;
     HWND FocusedWindow() const;
 
     // Real input through SendInput, to the program made foreground first.
