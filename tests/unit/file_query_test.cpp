@@ -6,7 +6,9 @@
 #include "foundation/byte_buffer_operations.h"
 #include "foundation/text_operations.h"
 #include "queries/file_query.h"
+#include "queries/input_clearing.h"
 #include "queries/report_case.h"
+#include "queries/text_query.h"
 #include "support/block_counting.h"
 #include "support/known_digests.h"
 #include "support/scratch_files.h"
@@ -190,6 +192,47 @@ TEST_F(FileQueryTest, OnlyTheLastPathIsHeldAndReleasedOnce)
     EXPECT_EQ(heap.BlocksInUse(), 0u);
     ReleaseProgramState();
     EXPECT_EQ(DroppedFilePath, nullptr);
+}
+
+TEST_F(FileQueryTest, AWholeSessionLeavesOnlyTheDroppedPath)
+{
+    WriteFileBytes(folder + "abc.txt", "abc");
+    ReleaseProgramState();
+    PrivateBlockHeap heap;
+    for (int round = 0; round < 3; ++round) {
+        SetWindowTextA(ComponentWindow(编辑框2), "中文 text");
+        OnQueryButtonClicked();
+        Drop(folder + "abc.txt");
+        SendMessageA(ComponentWindow(选择框1), BM_SETCHECK, round % 2 ? BST_UNCHECKED : BST_CHECKED, 0);
+        OnCaseBoxClicked();
+        Drop(folder + "missing.txt");
+        OnInputBoxDoubleClicked(0, 0, 0);
+    }
+    EXPECT_EQ(heap.BlocksInUse(), 1u) << "beyond the dropped path";
+    ReleaseProgramState();
+    EXPECT_EQ(heap.BlocksInUse(), 0u);
+    SendMessageA(ComponentWindow(选择框1), BM_SETCHECK, BST_UNCHECKED, 0);
+}
+
+TEST_F(FileQueryTest, LongAndForeignPaths)
+{
+    // 259 characters, the longest path the ANSI functions take.
+    std::string longPath = folder + "long-";
+    longPath += std::string(259 - longPath.size() - 4, 'x') + ".txt";
+    ASSERT_EQ(longPath.size(), 259u);
+    WriteFileBytes(longPath, "abc");
+    EXPECT_EQ(Drop(longPath), AbcReport());
+
+    // A name outside code page 936 reaches the program already converted,
+    // with its foreign characters replaced: no file has that name.
+    const std::wstring wideFolder(folder.begin(), folder.end());
+    const std::wstring foreign = wideFolder + L"\x0E01\x0E02.txt";
+    HANDLE file = CreateFileW(foreign.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+    char converted[MAX_PATH];
+    WideCharToMultiByte(CP_ACP, 0, foreign.c_str(), -1, converted, MAX_PATH, nullptr, nullptr);
+    EXPECT_EQ(Drop(converted), "无法读取文件：" + std::string(converted));
 }
 
 struct FailingFetch {

@@ -79,6 +79,21 @@ TEST(ReadWholeFileTest, TooLargeFilesAndMemoryThatCannotHoldThem)
         EXPECT_EQ(outcome, FileReadOutcome::TooLarge) << size;
     }
 
+    // The largest file there can be a buffer of is read, when memory allows.
+    const std::string largest = folder + "largest.bin";
+    MakeSparseFile(largest, (1LL << 31) - 1);
+    {
+        FileReadOutcome outcome{};
+        ByteBuffer content = ReadWholeFile(largest.c_str(), &outcome);
+        EXPECT_EQ(outcome, FileReadOutcome::Read);
+        ASSERT_NE(content, nullptr);
+        EXPECT_EQ(ByteBufferLength(content), INT32_MAX);
+        EXPECT_EQ(ByteBufferContent(content)[INT32_MAX - 1], 0);
+        ReleaseBlock(content);
+        ReleaseSpareBlocks();
+    }
+    DeleteFileA(largest.c_str());
+
     // A file that fits in a buffer but not in the memory there is: an
     // ordinary failure, not the fatal box.
     const std::string path = folder + "megabyte.bin";
