@@ -9,7 +9,7 @@ required_packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
     wine64 wine xvfb fonts-wqy-microhei imagemagick
-    cmake make googletest locales zip
+    cmake make googletest locales zip unzip
 )
 
 wine_loader=/usr/lib/wine/wine64

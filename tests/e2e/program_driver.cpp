@@ -62,9 +62,9 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds)
     return true;
 }
 
-ProgramUnderTest::ProgramUnderTest()
+ProgramUnderTest::ProgramUnderTest(const std::string& program)
 {
-    std::string commandLine = "\"" + TestProgramFolder() + "QuorvikMD5.exe\"";
+    std::string commandLine = "\"" + (program.empty() ? TestProgramFolder() + "QuorvikMD5.exe" : program) + "\"";
     std::vector<char> line(commandLine.begin(), commandLine.end());
     line.push_back('\0');
     STARTUPINFOA startup{};

@@ -8,8 +8,9 @@
 
 class ProgramUnderTest {
 public:
-    // Starts the program beside this test program and waits for its window.
-    ProgramUnderTest();
+    // Starts the program (by default the one beside this test program) and
+    // waits for its window.
+    explicit ProgramUnderTest(const std::string& program = "");
     // Ends the program if the test left it running.
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
