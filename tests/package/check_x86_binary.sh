@@ -1,6 +1,8 @@
 #!/bin/bash
 # What can be checked of the x86 program without running it.
 set -euo pipefail
+# The tools' own words are matched below.
+export LC_ALL=C
 program="$1"
 objdump=i686-w64-mingw32-objdump
 fail() { echo "FAIL: $*"; exit 1; }
