@@ -153,7 +153,7 @@ int main(int argc, char** argv)
     }
     program.Settle();
     Sleep(500);
-    std::fprintf(out, "before %zu\n", MemoryOf(program).WorkingSetSize);
+    std::fprintf(out, "before %zu\n", static_cast<size_t>(MemoryOf(program).WorkingSetSize));
 
     for (int run = 0; run < runs; ++run) {
         program.PutText(编辑框1, "");
@@ -173,7 +173,7 @@ int main(int argc, char** argv)
         std::fprintf(out, "run %.1f\n", Milliseconds(start, end));
         std::fflush(out);
     }
-    std::fprintf(out, "peak %zu\n", MemoryOf(program).PeakWorkingSetSize);
+    std::fprintf(out, "peak %zu\n", static_cast<size_t>(MemoryOf(program).PeakWorkingSetSize));
     std::fclose(out);
     OleUninitialize();
     return 0;
