@@ -162,7 +162,8 @@ private:
     }
 
     // The list must lie inside its block and end with its double NUL there,
-    // or the shell's own reading of it would run past the end.
+    // or the shell's own reading of it would run past the end: it always
+    // looks one character beyond a terminator, even in an empty list.
     static bool IsWellFormedFileList(HGLOBAL block)
     {
         const SIZE_T size = GlobalSize(block);
@@ -181,13 +182,6 @@ private:
                     wellFormed = true;
                     break;
                 }
-            }
-            // An empty list is a single NUL terminator right at pFiles.
-            if (!wellFormed && header->pFiles >= sizeof(DROPFILES) && header->pFiles + unit <= size) {
-                bool empty = true;
-                for (size_t k = 0; k < unit; ++k)
-                    empty = empty && bytes[header->pFiles + k] == 0;
-                wellFormed = empty;
             }
         }
         GlobalUnlock(block);

@@ -38,7 +38,8 @@ export_wine_environment() {
     # The locale compiled into the build folder; LOCPATH first, so that
     # setting LC_ALL already finds it.
     export LOCPATH="$build_root/locale"
-    export LC_ALL=zh_CN.UTF-8
+    # bash itself cannot load the compiled locale and says so; Wine can.
+    { export LC_ALL=zh_CN.UTF-8; } 2>/dev/null
     # No Mono or Gecko installers asking questions on a fresh prefix.
     export WINEDLLOVERRIDES="mscoree,mshtml="
 }

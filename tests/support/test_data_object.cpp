@@ -110,7 +110,8 @@ std::string AnsiFileList(const std::vector<std::string>& paths)
     std::string list = Header(false);
     for (const std::string& path : paths)
         list.append(path).push_back('\0');
-    list.push_back('\0');
+    // The list ends with an empty string; an empty list is that alone.
+    list.append(paths.empty() ? 2 : 1, '\0');
     return list;
 }
 
@@ -121,7 +122,7 @@ std::string WideFileList(const std::vector<std::wstring>& paths)
         path.push_back(L'\0');
         list.append(reinterpret_cast<const char*>(path.data()), path.size() * sizeof(wchar_t));
     }
-    list.append(2, '\0');
+    list.append(paths.empty() ? 4 : 2, '\0');
     return list;
 }
 

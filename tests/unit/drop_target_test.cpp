@@ -101,6 +101,8 @@ TEST_F(DropTargetTest, FileListsOfEveryShape)
         {"a path beyond MAX_PATH", AnsiFileList({longPath}), {longPath}},
         {"a list without its terminator", AnsiFileList({"C:\\a.txt"}).substr(0, sizeof(DROPFILES) + 4), {}},
         {"a header alone", AnsiFileList({}).substr(0, sizeof(DROPFILES)), {}},
+        {"an empty list with one NUL", AnsiFileList({}).substr(0, sizeof(DROPFILES) + 1), {}},
+        {"no wide entries", WideFileList({}), {""}},
         {"less than a header", std::string(3, '\0'), {}},
     };
     for (const Case& c : cases) {
