@@ -1,15 +1,7 @@
-set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR X86)
 set(TARGET_TRIPLE i686-w64-mingw32)
+set(CMAKE_SYSTEM_PROCESSOR X86)
 set(MANIFEST_ARCHITECTURE x86)
-
-set(CMAKE_C_COMPILER ${TARGET_TRIPLE}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${TARGET_TRIPLE}-g++-posix)
-set(CMAKE_RC_COMPILER ${TARGET_TRIPLE}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${TARGET_TRIPLE})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-cross.cmake)
 
 # No emulator: this machine's kernel runs no 32-bit programs, so the x86
 # build is compiled and linked only.

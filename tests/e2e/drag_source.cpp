@@ -47,13 +47,7 @@ HRESULT DropFilesOn(const ProgramUnderTest& program, Component over, POINT point
                     const std::vector<std::string>& paths, LARGE_INTEGER* droppedAt)
 {
     ClientToScreen(program.Control(over), &point);
-    WaitUntil([point] {
-        SetCursorPos(point.x, point.y);
-        Sleep(20);
-        POINT now;
-        GetCursorPos(&now);
-        return now.x == point.x && now.y == point.y;
-    }, 3000);
+    MoveCursorTo(point);
     IDataObject* data = CreateTestDataObject({{CF_HDROP, AnsiFileList(paths)}});
     auto* source = new ReleasingDropSource;
     DWORD effect = DROPEFFECT_NONE;

@@ -1,28 +1,11 @@
 #include "program_driver.h"
 
+#include "support/child_process.h"
+
 #include <algorithm>
 #include <vector>
 
 namespace {
-
-struct WindowSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK FindMainWindow(HWND window, LPARAM parameter)
-{
-    auto* search = reinterpret_cast<WindowSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[64] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (owner == search->processId && lstrcmpA(className, "QuorvikMainWindow") == 0 && IsWindowVisible(window)) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 void SendKey(WORD key, bool up)
 {
@@ -73,9 +56,7 @@ ProgramUnderTest::ProgramUnderTest(const std::string& program)
         return;
     WaitForInputIdle(process.hProcess, 10000);
     WaitUntil([this] {
-        WindowSearch search{process.dwProcessId, nullptr};
-        EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
-        main = search.found;
+        main = FindVisibleWindowOf(process.dwProcessId, "QuorvikMainWindow");
         return main != nullptr;
     }, 20000);
     Settle();
@@ -157,7 +138,7 @@ void ProgramUnderTest::BringToFront() const
     }
 }
 
-void ProgramUnderTest::MoveCursorTo(POINT screen) const
+void MoveCursorTo(POINT screen)
 {
     // The pointer can jump back just after a move: repeat until it stays.
     WaitUntil([screen] {

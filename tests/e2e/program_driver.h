@@ -42,11 +42,14 @@ public:
 
 private:
     void BringToFront() const;
-    void MoveCursorTo(POINT screen) const;
 
     PROCESS_INFORMATION process{};
     HWND main = nullptr;
 };
+
+// Puts the pointer there; it can jump back just after a move, so the move
+// is repeated until it stays.
+void MoveCursorTo(POINT screen);
 
 // Polls until the condition holds or the time is up.
 bool WaitUntil(const std::function<bool()>& condition, DWORD milliseconds = 10000);

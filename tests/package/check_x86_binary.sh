@@ -13,7 +13,7 @@ grep -q "file format pei-i386" <<<"$header" || fail "not an i386 program"
 grep -q "architecture: i386" <<<"$header" || fail "machine type is not i386"
 
 # The manifest resource: the x86 identity, run as invoker, no common controls 6.
-manifest=$(strings -n 8 "$program" | tr -d '\r' | sed -n '/<assembly/,/<\/assembly>/p')
+manifest=$(i686-w64-mingw32-strings -n 8 "$program" | tr -d '\r' | sed -n '/<assembly/,/<\/assembly>/p')
 grep -q 'processorArchitecture="x86"' <<<"$manifest" || fail "manifest does not name x86"
 grep -q 'level="asInvoker"' <<<"$manifest" || fail "manifest does not ask for asInvoker"
 if grep -qi 'Microsoft.Windows.Common-Controls' <<<"$manifest"; then fail "manifest asks for common controls 6"; fi

@@ -4,25 +4,6 @@
 
 namespace {
 
-struct BoxSearch {
-    DWORD processId;
-    HWND box;
-};
-
-BOOL CALLBACK FindErrorBox(HWND window, LPARAM parameter)
-{
-    auto* search = reinterpret_cast<BoxSearch*>(parameter);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[32] = "";
-    GetClassNameA(window, className, sizeof className);
-    if (owner == search->processId && lstrcmpA(className, "#32770") == 0 && IsWindowVisible(window)) {
-        search->box = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 std::string BoxText(HWND box)
 {
     // The message text of a message box is its static control 0xFFFF.
@@ -31,6 +12,35 @@ std::string BoxText(HWND box)
     return text;
 }
 
+}
+
+namespace {
+struct WindowSearch {
+    DWORD processId;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[64] = "";
+    GetClassNameA(window, className, sizeof className);
+    if (owner == search->processId && lstrcmpA(className, search->className) == 0 && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+}
+
+HWND FindVisibleWindowOf(DWORD processId, const char* className)
+{
+    WindowSearch search{processId, className, nullptr};
+    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 ChildRun RunProgramDismissingBoxes(const std::string& commandLine, DWORD timeoutMilliseconds)
@@ -48,11 +58,9 @@ ChildRun RunProgramDismissingBoxes(const std::string& commandLine, DWORD timeout
     }
     const DWORD started = GetTickCount();
     while (WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT) {
-        BoxSearch search{process.dwProcessId, nullptr};
-        EnumWindows(FindErrorBox, reinterpret_cast<LPARAM>(&search));
-        if (search.box) {
-            run.boxText = BoxText(search.box);
-            PostMessageA(search.box, WM_COMMAND, IDOK, 0);
+        if (HWND box = FindVisibleWindowOf(process.dwProcessId, "#32770")) {
+            run.boxText = BoxText(box);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
         }
         if (GetTickCount() - started > timeoutMilliseconds) {
             run.timedOut = true;

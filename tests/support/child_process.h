@@ -18,6 +18,9 @@ ChildRun RunChildScenario(const std::string& scenario, const std::string& argume
 // each error box it shows; a child still running at the timeout is ended.
 ChildRun RunProgramDismissingBoxes(const std::string& commandLine, DWORD timeoutMilliseconds);
 
+// A visible top-level window of the process with that class, or null.
+HWND FindVisibleWindowOf(DWORD processId, const char* className);
+
 // The child side: the scenario named on the command line, or -1 when the
 // command line names none. Defined by each test program.
 int RunNamedChildScenario(int argc, char** argv, bool* wasChild);
