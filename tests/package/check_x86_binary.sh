@@ -18,6 +18,13 @@ grep -q 'processorArchitecture="x86"' <<<"$manifest" || fail "manifest does not 
 grep -q 'level="asInvoker"' <<<"$manifest" || fail "manifest does not ask for asInvoker"
 if grep -qi 'Microsoft.Windows.Common-Controls' <<<"$manifest"; then fail "manifest asks for common controls 6"; fi
 
+# The icon group and the version record with its Chinese (Simplified),
+# Unicode string table.
+wide=$(i686-w64-mingw32-strings -el -n 6 "$program")
+grep -q '080404B0' <<<"$wide" || fail "no Chinese (Simplified) Unicode string table"
+grep -q '1.0.0.0' <<<"$wide" || fail "no version 1.0.0.0"
+grep -q 'DEFAULT_ICON' <<<"$wide" || fail "no icon group DEFAULT_ICON"
+
 # Imports only from the system's own libraries.
 allowed="kernel32.dll user32.dll gdi32.dll ole32.dll oleaut32.dll shell32.dll shlwapi.dll msvcrt.dll advapi32.dll"
 imports=$($objdump -p "$program" | awk '/DLL Name:/ { print tolower($3) }' | sort -u)
