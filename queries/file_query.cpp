@@ -33,6 +33,11 @@ ByteBuffer FetchWatchingForFailure(void* context)
     return content;
 }
 
+Text FileFailureMessage(FileReadOutcome failure, Text path)
+{
+    return ConcatText({failure == FileReadOutcome::TooLarge ? TooLargePrefix : UnreadablePrefix, path});
+}
+
 ByteBuffer FetchWholeFile(void* context, FileReadOutcome* outcome)
 {
     return ReadWholeFile(static_cast<Text>(context), outcome);
@@ -49,11 +54,6 @@ Text BuildReportUnlessReadFails(FailableFetch fetch, FileReadOutcome* failure)
         return report;
     ReleaseBlock(report);
     return nullptr;
-}
-
-Text FileFailureMessage(FileReadOutcome failure, Text path)
-{
-    return ConcatText({failure == FileReadOutcome::TooLarge ? TooLargePrefix : UnreadablePrefix, path});
 }
 
 Text BuildFileReport(Text path, FileReadOutcome* failure)

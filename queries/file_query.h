@@ -11,9 +11,6 @@ void OnFileDropped(Text path);
 // the result is the message for that failure instead.
 Text BuildFileReport(Text path, FileReadOutcome* failure);
 
-// The message for a failed read of `path`.
-Text FileFailureMessage(FileReadOutcome failure, Text path);
-
 // Builds the report with any fetch; true when every fetch succeeded. The
 // file query reports through this, so a failing read can be simulated.
 struct FailableFetch {

@@ -214,6 +214,20 @@ TEST_F(FileQueryTest, AWholeSessionLeavesOnlyTheDroppedPath)
     SendMessageA(ComponentWindow(选择框1), BM_SETCHECK, BST_UNCHECKED, 0);
 }
 
+TEST_F(FileQueryTest, LargeQueriesHandBackTheirMemory)
+{
+    WriteFileBytes(folder + "large.bin", std::string(3 << 20, 'z'));
+    ReleaseProgramState();
+    PrivateBlockHeap heap;
+    Drop(folder + "large.bin");
+    SetWindowTextA(ComponentWindow(编辑框2), std::string(3 << 20, 'y').c_str());
+    OnQueryButtonClicked();
+    EXPECT_EQ(SpareBlockCount(), 0u);
+    EXPECT_EQ(heap.BlocksInUse(), 1u) << "beyond the dropped path";
+    ReleaseProgramState();
+    WriteControlText(编辑框2, "");
+}
+
 TEST_F(FileQueryTest, LongAndForeignPaths)
 {
     // 259 characters, the longest path the ANSI functions take.

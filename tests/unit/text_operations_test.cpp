@@ -115,6 +115,29 @@ TEST(BlockMemoryTest, ReleaseIgnoresNullAndLiterals)
     EXPECT_EQ(heap.BlocksInUse(), 0u);
 }
 
+TEST(BlockMemoryTest, LargeBlocksAreReusedUntilTheSparesAreHandedBack)
+{
+    PrivateBlockHeap heap;
+    void* first = AllocateBlock(2 << 20);
+    ReleaseBlock(first);
+    EXPECT_EQ(SpareBlockCount(), 1u);
+    // A request of about the same size takes the spare...
+    void* again = AllocateBlock((2 << 20) - 8);
+    EXPECT_EQ(again, first);
+    ReleaseBlock(again);
+    // ...a much smaller one does not keep it busy.
+    void* smaller = AllocateBlock(1 << 20);
+    EXPECT_NE(smaller, first);
+    ReleaseBlock(smaller);
+    EXPECT_EQ(SpareBlockCount(), 2u);
+    // Small blocks are never kept.
+    ReleaseBlock(AllocateBlock(4096));
+    EXPECT_EQ(heap.BlocksInUse(), 2u);
+    ReleaseSpareBlocks();
+    EXPECT_EQ(SpareBlockCount(), 0u);
+    EXPECT_EQ(heap.BlocksInUse(), 0u);
+}
+
 int routineRuns = 0;
 void CountingRoutine() { ++routineRuns; }
 
