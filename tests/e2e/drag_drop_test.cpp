@@ -3,7 +3,6 @@
 #include "program_driver.h"
 #include "support/known_digests.h"
 #include "support/scratch_files.h"
-#include "support/test_data_object.h"
 
 #include <gtest/gtest.h>
 #include <ole2.h>
