@@ -16,6 +16,8 @@ Text ReadControlText(Component editBox)
         return nullptr;
     const int capacity = characters > (INT_MAX - 1) / 2 ? INT_MAX : 2 * characters + 1;
     char* text = static_cast<char*>(AllocateBlock(static_cast<size_t>(capacity)));
+    // At least one byte per character will be written.
+    PrefaultBlock(text, static_cast<size_t>(characters) + 1);
     const int copied = GetWindowTextA(control, text, capacity);
     text[copied > 0 ? copied : 0] = '\0';
     if (copied <= 0) {

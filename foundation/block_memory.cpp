@@ -1,6 +1,7 @@
 #include "foundation/block_memory.h"
 
 #include "foundation/fatal_error.h"
+#include "foundation/file_views.h"
 #include "foundation/values.h"
 
 #include <windows.h>
@@ -17,6 +18,7 @@ struct SpareBlock {
     size_t size;
 };
 SpareBlock spares[SpareCapacity];
+const void* lastFreshBlock = nullptr;
 
 // A spare serves a request it holds with little to spare, so that a large
 // block is not kept busy for a much smaller value.
@@ -53,6 +55,7 @@ void UseHeapForBlocks(HANDLE heap)
 
 void ReleaseSpareBlocks()
 {
+    ReleaseSpareFileViews();
     for (SpareBlock& spare : spares) {
         if (spare.block)
             HeapFree(blockHeap, 0, spare.block);
@@ -76,15 +79,28 @@ HANDLE HeapOfBlocks()
 void* TryAllocateBlock(size_t size)
 {
     if (size >= SpareThreshold)
-        if (void* spare = TakeSpare(size))
+        if (void* spare = TakeSpare(size)) {
+            lastFreshBlock = nullptr;
             return spare;
+        }
     void* block = HeapAlloc(blockHeap, 0, size);
     if (!block && size >= SpareThreshold) {
         // Spares too small for this request only stand in its way.
         ReleaseSpareBlocks();
         block = HeapAlloc(blockHeap, 0, size);
     }
+    lastFreshBlock = block;
     return block;
+}
+
+void PrefaultBlock(const void* block, size_t bytes)
+{
+    // A spare's pages are present already.
+    if (!block || block != lastFreshBlock || bytes < SpareThreshold)
+        return;
+    void* start = const_cast<void*>(block);
+    if (VirtualLock(start, bytes))
+        VirtualUnlock(start, bytes);
 }
 
 void* AllocateBlock(size_t size)
@@ -110,7 +126,7 @@ bool IsLiteralConstant(const void* address)
 
 void ReleaseBlock(const void* block)
 {
-    if (!block || IsLiteralConstant(block))
+    if (!block || IsLiteralConstant(block) || ReleaseFileView(block))
         return;
     if (!KeepAsSpare(const_cast<void*>(block)))
         HeapFree(blockHeap, 0, const_cast<void*>(block));

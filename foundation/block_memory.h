@@ -21,9 +21,16 @@ void ReleaseBlock(const void* block);
 // Large blocks given back are kept as spares for the next request of about
 // their size: under Wine first touching fresh memory costs more than reading
 // a file into memory already touched. Each handler that works on large
-// values gives the spares back to the heap when it is done.
+// values gives the spares (and spare file views) back when it is done.
 void ReleaseSpareBlocks();
 size_t SpareBlockCount();
+
+// Makes the first `bytes` of a block that has just been obtained fresh
+// from the heap present at once, as if written. Under Wine each page of
+// fresh memory otherwise costs a fault of its own when first touched, and
+// one call for them all costs about half. Where the platform refuses (it
+// may, for large blocks), nothing changes.
+void PrefaultBlock(const void* block, size_t bytes);
 
 // True for an address inside the executable's own image, where the literal
 // texts and the constant empty buffer live.

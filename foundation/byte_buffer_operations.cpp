@@ -13,8 +13,9 @@ int32_t ByteBufferLength(ByteBuffer buffer)
 namespace {
 ByteBufferBlock* NewByteBuffer(int32_t length)
 {
-    auto* buffer = static_cast<ByteBufferBlock*>(
-        AllocateBlock(static_cast<size_t>(ByteBufferHeaderSize) + static_cast<size_t>(length)));
+    const size_t size = static_cast<size_t>(ByteBufferHeaderSize) + static_cast<size_t>(length);
+    auto* buffer = static_cast<ByteBufferBlock*>(AllocateBlock(size));
+    PrefaultBlock(buffer, size);
     buffer->marker = ByteBufferMarker;
     buffer->length = length;
     return buffer;
@@ -23,8 +24,9 @@ ByteBufferBlock* NewByteBuffer(int32_t length)
 
 ByteBufferBlock* TryAllocateByteBuffer(int32_t length)
 {
-    auto* buffer = static_cast<ByteBufferBlock*>(
-        TryAllocateBlock(static_cast<size_t>(ByteBufferHeaderSize) + static_cast<size_t>(length)));
+    const size_t size = static_cast<size_t>(ByteBufferHeaderSize) + static_cast<size_t>(length);
+    auto* buffer = static_cast<ByteBufferBlock*>(TryAllocateBlock(size));
+    PrefaultBlock(buffer, size);
     if (buffer) {
         buffer->marker = ByteBufferMarker;
         buffer->length = length;

@@ -2,6 +2,7 @@
 
 #include "foundation/block_memory.h"
 #include "foundation/byte_buffer_operations.h"
+#include "foundation/file_views.h"
 #include "foundation/text_operations.h"
 
 #include <windows.h>
@@ -61,6 +62,13 @@ ByteBuffer ReadWholeFile(Text path, FileReadOutcome* outcome)
         return Finish(file, FileReadOutcome::TooLarge, outcome);
     if (size == 0)
         return Finish(file, FileReadOutcome::Read, outcome);
+
+    if (size >= SmallestViewedFile)
+        if (ByteBuffer viewed = ViewFileContent(path, file, size)) {
+            if (outcome)
+                *outcome = FileReadOutcome::Read;
+            return viewed;
+        }
 
     // The content goes straight into the result, so it is held only once.
     ByteBufferBlock* content = TryAllocateByteBuffer(size);

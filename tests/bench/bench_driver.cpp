@@ -1,16 +1,18 @@
 // Measures the running program: starts a fresh process, notes its working
 // set, then times drops of a file (or a text query) until the report is in
 // 编辑框1, and reads the process's peak working set afterwards.
-//   bench_driver file <path> <runs> <output file>
-//   bench_driver text <path of the text> <runs> <output file>
+//   bench_driver file <path> <runs> <output file> [floor program]
+//   bench_driver text <path of the text> <runs> <output file> [floor program]
 //   bench_driver stages <path> <runs> <output file>   in-process, no window
-// The output holds: the milliseconds of each run, then "before <bytes>",
+// The output holds: the milliseconds of each run (and of the floor program
+// run just before it, when given), then "before <bytes>",
 // "peak <bytes>" and "accepted <characters>" lines.
 #include "drag_source.h"
 #include "program_driver.h"
 #include "application/control_access.h"
 #include "application/window_layer.h"
 #include "foundation/block_memory.h"
+#include "foundation/byte_buffer_operations.h"
 #include "queries/text_query.h"
 #include "foundation/whole_file_read.h"
 #include "queries/file_query.h"
@@ -46,6 +48,28 @@ bool ReportComplete(const ProgramUnderTest& program)
     return program.TextOf(编辑框1).rfind("MD5:", 0) == 0;
 }
 
+// One run of the floor program on the same input, in a process of its own,
+// taken just before each measured run so that both see the machine alike.
+double RunFloorOnce(const std::string& floorProgram, const std::string& path, const std::string& output)
+{
+    std::string command = "\"" + floorProgram + "\" \"" + path + "\" 1 \"" + output + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return -1;
+    WaitForSingleObject(process.hProcess, INFINITE);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    double milliseconds = -1;
+    if (FILE* result = std::fopen(output.c_str(), "r")) {
+        if (std::fscanf(result, "run %lf", &milliseconds) != 1)
+            milliseconds = -1;
+        std::fclose(result);
+    }
+    return milliseconds;
+}
+
 double Since(const LARGE_INTEGER& from)
 {
     LARGE_INTEGER now;
@@ -53,27 +77,60 @@ double Since(const LARGE_INTEGER& from)
     return Milliseconds(from, now);
 }
 
-// Where a file report's time goes, without the window: one read into
-// fresh memory, six more into the memory it gave back, then the whole report
-// with warm memory.
+// Touches every page of a buffer, as the first digest over it does.
+unsigned TouchEveryPage(ByteBuffer buffer)
+{
+    unsigned sum = 0;
+    for (int32_t at = 0; at < ByteBufferLength(buffer); at += 4096)
+        sum += ByteBufferContent(buffer)[at];
+    return sum;
+}
+
+// The same content read the plain way, into a heap block of its own.
+void ReadIntoFreshHeapBlock(const std::string& path)
+{
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    LARGE_INTEGER size{};
+    GetFileSizeEx(file, &size);
+    void* block = HeapAlloc(GetProcessHeap(), 0, static_cast<size_t>(size.QuadPart));
+    DWORD got = 0;
+    ReadFile(file, block, static_cast<DWORD>(size.QuadPart), &got, nullptr);
+    CloseHandle(file);
+    HeapFree(GetProcessHeap(), 0, block);
+}
+
+// Where a file report's time goes, without the window: the first read and
+// first pass over its pages, six more reads that take the view it gave
+// back, the whole report, and for comparison a plain read into fresh memory.
 void MeasureStages(const std::string& path, int runs, FILE* out)
 {
+    unsigned touched = 0;
     for (int run = 0; run < runs; ++run) {
         ReleaseSpareBlocks();
         LARGE_INTEGER start;
         QueryPerformanceCounter(&start);
-        ReleaseBlock(ReadWholeFile(path.c_str()));
+        ByteBuffer first = ReadWholeFile(path.c_str());
+        touched += TouchEveryPage(first);
+        ReleaseBlock(first);
         std::fprintf(out, "cold-read %.1f\n", Since(start));
         QueryPerformanceCounter(&start);
-        for (int read = 0; read < 6; ++read)
-            ReleaseBlock(ReadWholeFile(path.c_str()));
+        for (int read = 0; read < 6; ++read) {
+            ByteBuffer again = ReadWholeFile(path.c_str());
+            touched += TouchEveryPage(again);
+            ReleaseBlock(again);
+        }
         std::fprintf(out, "warm-reads %.1f\n", Since(start));
+        ReleaseSpareBlocks();
         QueryPerformanceCounter(&start);
         FileReadOutcome failure;
         ReleaseBlock(BuildFileReport(path.c_str(), &failure));
+        ReleaseSpareBlocks();
         std::fprintf(out, "report %.1f\n", Since(start));
+        QueryPerformanceCounter(&start);
+        ReadIntoFreshHeapBlock(path);
+        std::fprintf(out, "heap-read %.1f\n", Since(start));
     }
-    ReleaseSpareBlocks();
+    std::fprintf(out, "touched %u\n", touched);
 }
 
 // The file query's handler in a window of this process, without the
@@ -118,6 +175,7 @@ int main(int argc, char** argv)
     const std::string path = argv[2];
     const int runs = std::atoi(argv[3]);
     FILE* out = std::fopen(argv[4], "w");
+    const std::string floorProgram = argc > 5 ? argv[5] : "";
     OleInitialize(nullptr);
     if (mode == "stages" || mode == "text-stages") {
         if (mode == "stages") {
@@ -156,6 +214,8 @@ int main(int argc, char** argv)
     std::fprintf(out, "before %zu\n", static_cast<size_t>(MemoryOf(program).WorkingSetSize));
 
     for (int run = 0; run < runs; ++run) {
+        if (!floorProgram.empty())
+            std::fprintf(out, "floor %.1f\n", RunFloorOnce(floorProgram, path, std::string(argv[4]) + ".floor"));
         program.PutText(编辑框1, "");
         // The drop is answered only once the report is written, and the
         // click returns only then, so both end exactly with the report.

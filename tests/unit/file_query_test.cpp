@@ -4,6 +4,7 @@
 #include "application/window_layer.h"
 #include "foundation/block_memory.h"
 #include "foundation/byte_buffer_operations.h"
+#include "foundation/file_views.h"
 #include "foundation/text_operations.h"
 #include "queries/file_query.h"
 #include "queries/input_clearing.h"
@@ -216,13 +217,18 @@ TEST_F(FileQueryTest, AWholeSessionLeavesOnlyTheDroppedPath)
 
 TEST_F(FileQueryTest, LargeQueriesHandBackTheirMemory)
 {
-    WriteFileBytes(folder + "large.bin", std::string(3 << 20, 'z'));
+    // Large enough to be read as a view of the file.
+    const std::string content = std::string(3 << 20, 'z') + "end";
+    WriteFileBytes(folder + "large.bin", content);
+    const std::string expected = ReportOfBytes(content);
     ReleaseProgramState();
     PrivateBlockHeap heap;
-    Drop(folder + "large.bin");
+    EXPECT_EQ(Drop(folder + "large.bin"), expected);
+    EXPECT_EQ(FileViewCount(), 0u);
     SetWindowTextA(ComponentWindow(编辑框2), std::string(3 << 20, 'y').c_str());
     OnQueryButtonClicked();
     EXPECT_EQ(SpareBlockCount(), 0u);
+    EXPECT_EQ(FileViewCount(), 0u);
     EXPECT_EQ(heap.BlocksInUse(), 1u) << "beyond the dropped path";
     ReleaseProgramState();
     WriteControlText(编辑框2, "");

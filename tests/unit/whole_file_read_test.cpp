@@ -1,5 +1,6 @@
 #include "foundation/block_memory.h"
 #include "foundation/byte_buffer_operations.h"
+#include "foundation/file_views.h"
 #include "foundation/whole_file_read.h"
 #include "support/block_counting.h"
 #include "support/scratch_files.h"
@@ -67,6 +68,64 @@ TEST(ReadWholeFileTest, WriterWithoutReadSharingMakesFileUnreadable)
     ReleaseBlock(after);
 }
 
+std::string Pattern(size_t size, char seed)
+{
+    std::string bytes(size, '\0');
+    for (size_t i = 0; i < size; ++i)
+        bytes[i] = static_cast<char>(seed + i * 7 + (i >> 12));
+    return bytes;
+}
+
+bool OpensForWriting(const std::string& path)
+{
+    HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    if (writer == INVALID_HANDLE_VALUE)
+        return false;
+    CloseHandle(writer);
+    return true;
+}
+
+TEST(ReadWholeFileTest, LargeFilesAreViewsReusedUntilTheSparesAreHandedBack)
+{
+    const std::string folder = ScratchFolder("read-viewed");
+    // Not a whole number of pages, so that the view's last page is partly past the end.
+    const size_t size = (3 << 20) + 5;
+    const std::string first = folder + "first.bin", second = folder + "second.bin";
+    WriteFileBytes(first, Pattern(size, 'a'));
+    WriteFileBytes(second, Pattern(size, 'b'));
+
+    PrivateBlockHeap heap;
+    ByteBuffer viewed = ReadWholeFile(first.c_str());
+    ASSERT_NE(viewed, nullptr);
+    EXPECT_EQ(viewed->marker, 1);
+    EXPECT_EQ(ContentOf(viewed), Pattern(size, 'a'));
+    EXPECT_EQ(heap.BlocksInUse(), 0u) << "the content is not copied";
+    EXPECT_FALSE(OpensForWriting(first)) << "no writer while the view lives";
+    ReleaseBlock(viewed);
+    EXPECT_EQ(FileViewCount(), 1u);
+
+    // The same file again takes the spare; another of the same size does not.
+    ByteBuffer again = ReadWholeFile(first.c_str());
+    EXPECT_EQ(again, viewed);
+    ReleaseBlock(again);
+    ByteBuffer other = ReadWholeFile(second.c_str());
+    EXPECT_EQ(ContentOf(other), Pattern(size, 'b'));
+    ReleaseBlock(other);
+    EXPECT_EQ(FileViewCount(), 1u) << "one spare at a time";
+
+    ReleaseSpareBlocks();
+    EXPECT_EQ(FileViewCount(), 0u);
+    ASSERT_TRUE(OpensForWriting(first));
+    WriteFileBytes(first, Pattern(size, 'c'));
+    ByteBuffer changed = ReadWholeFile(first.c_str());
+    EXPECT_EQ(ContentOf(changed), Pattern(size, 'c'));
+    ReleaseBlock(changed);
+    ReleaseSpareBlocks();
+    EXPECT_EQ(FileViewCount(), 0u);
+    EXPECT_EQ(heap.BlocksInUse(), 0u);
+}
+
 TEST(ReadWholeFileTest, TooLargeFilesAndMemoryThatCannotHoldThem)
 {
     const std::string folder = ScratchFolder("read-too-large");
@@ -99,8 +158,8 @@ TEST(ReadWholeFileTest, TooLargeFilesAndMemoryThatCannotHoldThem)
 
     // A file that fits in a buffer but not in the memory there is: an
     // ordinary failure, not the fatal box.
-    const std::string path = folder + "megabyte.bin";
-    WriteFileBytes(path, std::string(1 << 20, 'x'));
+    const std::string path = folder + "half-megabyte.bin";
+    WriteFileBytes(path, std::string(1 << 19, 'x'));
     PrivateBlockHeap small(256 * 1024);
     FileReadOutcome outcome{};
     EXPECT_EQ(ReadWholeFile(path.c_str(), &outcome), nullptr);
