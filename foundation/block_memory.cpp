@@ -20,6 +20,17 @@ struct SpareBlock {
 SpareBlock spares[SpareCapacity];
 const void* lastFreshBlock = nullptr;
 
+constexpr size_t LoanCapacity = 4;
+const void* lentBlocks[LoanCapacity];
+
+bool IsLent(const void* block)
+{
+    for (const void* lent : lentBlocks)
+        if (lent == block)
+            return true;
+    return false;
+}
+
 // A spare serves a request it holds with little to spare, so that a large
 // block is not kept busy for a much smaller value.
 void* TakeSpare(size_t size)
@@ -53,8 +64,26 @@ void UseHeapForBlocks(HANDLE heap)
     blockHeap = heap;
 }
 
+void LendBlock(const void* block)
+{
+    if (!block || IsLiteralConstant(block) || IsLent(block))
+        return;
+    for (const void*& lent : lentBlocks)
+        if (!lent) {
+            lent = block;
+            return;
+        }
+    // Only a handler's own input is ever lent, one at a time.
+    FatalError("出借的内存块过多", 0);
+}
+
 void ReleaseSpareBlocks()
 {
+    for (const void*& lent : lentBlocks) {
+        if (lent && !ReleaseFileView(lent))
+            HeapFree(blockHeap, 0, const_cast<void*>(lent));
+        lent = nullptr;
+    }
     ReleaseSpareFileViews();
     for (SpareBlock& spare : spares) {
         if (spare.block)
@@ -126,7 +155,7 @@ bool IsLiteralConstant(const void* address)
 
 void ReleaseBlock(const void* block)
 {
-    if (!block || IsLiteralConstant(block) || ReleaseFileView(block))
+    if (!block || IsLiteralConstant(block) || IsLent(block) || ReleaseFileView(block))
         return;
     if (!KeepAsSpare(const_cast<void*>(block)))
         HeapFree(blockHeap, 0, const_cast<void*>(block));

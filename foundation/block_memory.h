@@ -21,9 +21,16 @@ void ReleaseBlock(const void* block);
 // Large blocks given back are kept as spares for the next request of about
 // their size: under Wine first touching fresh memory costs more than reading
 // a file into memory already touched. Each handler that works on large
-// values gives the spares (and spare file views) back when it is done.
+// values gives the spares (with spare file views and lent blocks) back when
+// it is done.
 void ReleaseSpareBlocks();
 size_t SpareBlockCount();
+
+// Lends a block to several receivers in turn, each of which gives it back
+// with ReleaseBlock, as the sections of a report each give back their
+// content: ReleaseBlock leaves a lent block alone, and ReleaseSpareBlocks,
+// when the handler is done, frees it.
+void LendBlock(const void* block);
 
 // Makes the first `bytes` of a block that has just been obtained fresh
 // from the heap present at once, as if written. Under Wine each page of

@@ -44,6 +44,25 @@ ByteBuffer TextToBytes(Text text)
     return buffer;
 }
 
+ByteBuffer TextIntoBytes(Text text)
+{
+    const int32_t length = TextLength(text);
+    if (length > 0 && length <= LongestByteBuffer - ByteBufferHeaderSize && !IsLiteralConstant(text)) {
+        void* block = const_cast<char*>(text);
+        const size_t size = static_cast<size_t>(ByteBufferHeaderSize) + static_cast<size_t>(length);
+        if (HeapReAlloc(HeapOfBlocks(), HEAP_REALLOC_IN_PLACE_ONLY, block, size)) {
+            auto* buffer = static_cast<ByteBufferBlock*>(block);
+            std::memmove(WritableContent(buffer), block, static_cast<size_t>(length));
+            buffer->marker = ByteBufferMarker;
+            buffer->length = length;
+            return buffer;
+        }
+    }
+    ByteBuffer bytes = TextToBytes(text);
+    ReleaseBlock(text);
+    return bytes;
+}
+
 int32_t ByteValueAt(ByteBuffer buffer, int32_t position)
 {
     if (position < 1 || position > ByteBufferLength(buffer))

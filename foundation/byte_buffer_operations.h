@@ -9,6 +9,10 @@ int32_t ByteBufferLength(ByteBuffer buffer);
 
 // The text's bytes without the terminating NUL and without conversion.
 ByteBuffer TextToBytes(Text text);
+// The same, for a text that the caller owns and gives up: the bytes take
+// the text's own block where it can grow by a header in place, so that a
+// large text is not copied into fresh memory. The text is released either way.
+ByteBuffer TextIntoBytes(Text text);
 
 // Unsigned value 0 to 255 of the byte at a 1-based position.
 int32_t ByteValueAt(ByteBuffer buffer, int32_t position);

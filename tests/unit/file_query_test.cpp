@@ -220,13 +220,16 @@ TEST_F(FileQueryTest, LargeQueriesHandBackTheirMemory)
     // Large enough to be read as a view of the file.
     const std::string content = std::string(3 << 20, 'z') + "end";
     WriteFileBytes(folder + "large.bin", content);
-    const std::string expected = ReportOfBytes(content);
+    const std::string text = std::string(3 << 20, 'y') + "中文";
+    const std::string expected = ReportOfBytes(content), expectedOfText = ReportOfBytes(text);
+    ReleaseSpareBlocks();
     ReleaseProgramState();
     PrivateBlockHeap heap;
     EXPECT_EQ(Drop(folder + "large.bin"), expected);
     EXPECT_EQ(FileViewCount(), 0u);
-    SetWindowTextA(ComponentWindow(编辑框2), std::string(3 << 20, 'y').c_str());
+    SetWindowTextA(ComponentWindow(编辑框2), text.c_str());
     OnQueryButtonClicked();
+    EXPECT_EQ(ShownReport(), expectedOfText);
     EXPECT_EQ(SpareBlockCount(), 0u);
     EXPECT_EQ(FileViewCount(), 0u);
     EXPECT_EQ(heap.BlocksInUse(), 1u) << "beyond the dropped path";

@@ -84,6 +84,25 @@ TEST(ByteBufferOperationsTest, ConversionValuesAndZeroFill)
     EXPECT_EQ(ByteValueAt(values, 3), 128);
     EXPECT_EQ(ByteValueAt(values, 4), 255);
 
+    // A text given up becomes the bytes in its own block where that can
+    // grow in place; the literal and the empty text cannot.
+    const size_t blocksBefore = heap.BlocksInUse();
+    const std::string large = std::string(2 << 20, 'x') + "中";
+    Text text = ConcatText({large.c_str()});
+    ByteBuffer moved = TextIntoBytes(text);
+    ASSERT_EQ(ByteBufferLength(moved), static_cast<int32_t>(large.size()));
+    EXPECT_EQ(moved->marker, 1);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(ByteBufferContent(moved)), large.size()), large);
+    EXPECT_EQ(static_cast<const void*>(moved), static_cast<const void*>(text)) << "not copied";
+    ReleaseBlock(moved);
+    ByteBuffer ofLiteral = TextIntoBytes("abc");
+    EXPECT_EQ(ByteBufferLength(ofLiteral), 3);
+    ReleaseBlock(ofLiteral);
+    EXPECT_EQ(TextIntoBytes(ConcatText({""})), nullptr);
+    EXPECT_EQ(TextIntoBytes(nullptr), nullptr);
+    ReleaseSpareBlocks();
+    EXPECT_EQ(heap.BlocksInUse(), blocksBefore);
+
     EXPECT_EQ(ZeroFilledBytes(0), nullptr);
     EXPECT_EQ(ZeroFilledBytes(-5), nullptr);
     ByteBuffer zeros = ZeroFilledBytes(16);
@@ -135,6 +154,23 @@ TEST(BlockMemoryTest, LargeBlocksAreReusedUntilTheSparesAreHandedBack)
     EXPECT_EQ(heap.BlocksInUse(), 2u);
     ReleaseSpareBlocks();
     EXPECT_EQ(SpareBlockCount(), 0u);
+    EXPECT_EQ(heap.BlocksInUse(), 0u);
+}
+
+TEST(BlockMemoryTest, LentBlocksOutliveTheirReceiversUntilTheHandlerEnds)
+{
+    PrivateBlockHeap heap;
+    void* block = AllocateBlock(64);
+    LendBlock(block);
+    LendBlock(nullptr);
+    for (int receiver = 0; receiver < 7; ++receiver)
+        ReleaseBlock(block);
+    EXPECT_EQ(heap.BlocksInUse(), 1u);
+    ReleaseSpareBlocks();
+    EXPECT_EQ(heap.BlocksInUse(), 0u);
+    // Once freed, nothing of the loan is left to confuse a new block.
+    void* next = AllocateBlock(64);
+    ReleaseBlock(next);
     EXPECT_EQ(heap.BlocksInUse(), 0u);
 }
 
