@@ -211,7 +211,9 @@ int main(int argc, char** argv)
     }
     program.Settle();
     Sleep(500);
-    std::fprintf(out, "before %zu\n", static_cast<size_t>(MemoryOf(program).WorkingSetSize));
+    const PROCESS_MEMORY_COUNTERS start = MemoryOf(program);
+    std::fprintf(out, "before %zu\n", static_cast<size_t>(start.WorkingSetSize));
+    std::fprintf(out, "peak-before %zu\n", static_cast<size_t>(start.PeakWorkingSetSize));
 
     for (int run = 0; run < runs; ++run) {
         if (!floorProgram.empty())
