@@ -44,6 +44,15 @@ void* TakeSpare(size_t size)
     return nullptr;
 }
 
+void ReleaseSpareHeapBlocks()
+{
+    for (SpareBlock& spare : spares) {
+        if (spare.block)
+            HeapFree(blockHeap, 0, spare.block);
+        spare = {};
+    }
+}
+
 bool KeepAsSpare(void* block)
 {
     const size_t size = HeapSize(blockHeap, 0, block);
@@ -85,11 +94,7 @@ void ReleaseSpareBlocks()
         lent = nullptr;
     }
     ReleaseSpareFileViews();
-    for (SpareBlock& spare : spares) {
-        if (spare.block)
-            HeapFree(blockHeap, 0, spare.block);
-        spare = {};
-    }
+    ReleaseSpareHeapBlocks();
 }
 
 size_t SpareBlockCount()
@@ -114,8 +119,9 @@ void* TryAllocateBlock(size_t size)
         }
     void* block = HeapAlloc(blockHeap, 0, size);
     if (!block && size >= SpareThreshold) {
-        // Spares too small for this request only stand in its way.
-        ReleaseSpareBlocks();
+        // Spares too small for this request only stand in its way (what is
+        // lent is still in use).
+        ReleaseSpareHeapBlocks();
         block = HeapAlloc(blockHeap, 0, size);
     }
     lastFreshBlock = block;

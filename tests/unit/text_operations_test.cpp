@@ -166,6 +166,12 @@ TEST(BlockMemoryTest, LentBlocksOutliveTheirReceiversUntilTheHandlerEnds)
     for (int receiver = 0; receiver < 7; ++receiver)
         ReleaseBlock(block);
     EXPECT_EQ(heap.BlocksInUse(), 1u);
+    // A request the heap cannot meet gives back the spares, not what is lent.
+    ReleaseBlock(AllocateBlock(2 << 20));
+    EXPECT_EQ(SpareBlockCount(), 1u);
+    EXPECT_EQ(TryAllocateBlock(SIZE_MAX / 2), nullptr);
+    EXPECT_EQ(SpareBlockCount(), 0u);
+    EXPECT_EQ(heap.BlocksInUse(), 1u);
     ReleaseSpareBlocks();
     EXPECT_EQ(heap.BlocksInUse(), 0u);
     // Once freed, nothing of the loan is left to confuse a new block.
