@@ -88,10 +88,11 @@ void LendBlock(const void* block)
 
 void ReleaseSpareBlocks()
 {
+    // Ended loans are released like any block, and so become spares freed below.
     for (const void*& lent : lentBlocks) {
-        if (lent && !ReleaseFileView(lent))
-            HeapFree(blockHeap, 0, const_cast<void*>(lent));
+        const void* block = lent;
         lent = nullptr;
+        ReleaseBlock(block);
     }
     ReleaseSpareFileViews();
     ReleaseSpareHeapBlocks();

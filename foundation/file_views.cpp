@@ -86,7 +86,7 @@ ByteBuffer ViewFileContent(Text path, HANDLE file, int32_t size)
     if (size <= 0 || !GetFileInformationByHandle(file, &identity))
         return nullptr;
     for (FileView& entry : views)
-        if (entry.block && entry.spare && SameFile(entry.identity, identity) && entry.block->length == size) {
+        if (entry.block && entry.spare && SameFile(entry.identity, identity)) {
             entry.spare = false;
             CloseHandle(file);
             return entry.block;
